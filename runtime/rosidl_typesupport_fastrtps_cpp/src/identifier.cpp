@@ -1,0 +1,3 @@
+#include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
+
+namespace rosidl_typesupport_fastrtps_cpp { const char * typesupport_identifier = "rosidl_typesupport_fastrtps_cpp"; }

@@ -1,0 +1,3 @@
+#pragma once
+
+extern "C" const char * rosidl_typesupport_introspection_c__identifier;
