@@ -140,4 +140,21 @@ std::string c_sequence_type(const FieldType& type) {
   return info(type.primitive).c_sequence;
 }
 
+std::string python_module(const std::string& package, const std::string& kind,
+                          const std::string& interface_name) {
+  return package + "." + kind + "._" + snake(interface_name);
+}
+std::string python_converter(const TypeName& t, const std::string& direction) {
+  return t.package + "__" + t.kind + "__" + snake(t.name) + "__convert_" + direction;
+}
+std::string python_capsule(const std::string& what, const TypeName& t) {
+  return what + "_msg__" + t.kind + "__" + snake(t.name);
+}
+std::string python_service_capsule(const TypeName& service) {
+  return "type_support_srv__" + service.kind + "__" + snake(service.name);
+}
+std::string python_action_capsule(const TypeName& action) {
+  return "type_support_action__action__" + snake(action.name);
+}
+
 }  // namespace idl

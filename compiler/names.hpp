@@ -63,4 +63,17 @@ std::string cpp_field_type(const Field& f, const std::string& alloc);
 std::string c_element_type(const FieldType& type);
 std::string c_sequence_type(const FieldType& type);
 
+// Python: module "pelorin.msg._path" of an interface, converter functions
+// pelorin__action__crop_path_point__send_goal__request__convert_from_py (`direction` is
+// "from_py" or "to_py"), and the extension's capsule name of a type for `what` one of
+// "create_ros_message", "destroy_ros_message", "convert_from_py", "convert_to_py",
+// "type_support": "type_support_msg__msg__path". Services and actions have
+// "type_support_srv__srv__map_mark" and "type_support_action__action__controller".
+std::string python_module(const std::string& package, const std::string& kind,
+                          const std::string& interface_name);
+std::string python_converter(const TypeName& t, const std::string& direction);
+std::string python_capsule(const std::string& what, const TypeName& t);
+std::string python_service_capsule(const TypeName& service);
+std::string python_action_capsule(const TypeName& action);
+
 }  // namespace idl

@@ -44,6 +44,17 @@ TEST(Names, EveryFormOfAMessageServiceAndActionType) {
   EXPECT_EQ(idl::action_handle_symbol("c", action),
             "rosidl_typesupport_c__get_action_type_support_handle__pelorin__action__CropPathPoint");
 
+  EXPECT_EQ(idl::python_module("pelorin", "action", "CropPathPoint"), "pelorin.action._crop_path_point");
+  EXPECT_EQ(idl::python_converter({"pelorin", "action", "CropPathPoint_SendGoal_Request"}, "from_py"),
+            "pelorin__action__crop_path_point__send_goal__request__convert_from_py");
+  EXPECT_EQ(idl::python_converter({"geometry_msgs", "msg", "PoseStamped"}, "to_py"),
+            "geometry_msgs__msg__pose_stamped__convert_to_py");
+  EXPECT_EQ(idl::python_capsule("type_support", msg), "type_support_msg__msg__path");
+  EXPECT_EQ(idl::python_capsule("create_ros_message", request),
+            "create_ros_message_msg__srv__map_mark__request");
+  EXPECT_EQ(idl::python_service_capsule({"pelorin", "srv", "MapMark"}), "type_support_srv__srv__map_mark");
+  EXPECT_EQ(idl::python_action_capsule(action), "type_support_action__action__crop_path_point");
+
   EXPECT_EQ(idl::library_file("pelorin", "rosidl_typesupport_fastrtps_cpp"),
             "libpelorin__rosidl_typesupport_fastrtps_cpp.so");
 }
