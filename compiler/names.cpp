@@ -157,4 +157,6 @@ std::string python_action_capsule(const TypeName& action) {
   return "type_support_action__action__" + snake(action.name);
 }
 
+std::string typesupport_identifier(const std::string& id) { return "rosidl_typesupport_" + id; }
+
 }  // namespace idl

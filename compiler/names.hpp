@@ -76,4 +76,8 @@ std::string python_capsule(const std::string& what, const TypeName& t);
 std::string python_service_capsule(const TypeName& service);
 std::string python_action_capsule(const TypeName& action);
 
+// The type-support identifier of `<id>` as above: "rosidl_typesupport_fastrtps_cpp". It is
+// also the layer name of that type support's library (library_name(package, identifier)).
+std::string typesupport_identifier(const std::string& id);
+
 }  // namespace idl
