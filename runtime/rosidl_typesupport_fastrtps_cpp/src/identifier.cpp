@@ -1,3 +1,8 @@
 #include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
 
-namespace rosidl_typesupport_fastrtps_cpp { const char * typesupport_identifier = "rosidl_typesupport_fastrtps_cpp"; }
+namespace rosidl_typesupport_fastrtps_cpp
+{
+
+const char * typesupport_identifier = "rosidl_typesupport_fastrtps_cpp";
+
+}  // namespace rosidl_typesupport_fastrtps_cpp

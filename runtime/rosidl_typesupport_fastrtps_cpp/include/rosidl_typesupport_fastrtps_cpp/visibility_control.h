@@ -1,0 +1,15 @@
+#ifndef ROSIDL_TYPESUPPORT_FASTRTPS_CPP__VISIBILITY_CONTROL_H_
+#define ROSIDL_TYPESUPPORT_FASTRTPS_CPP__VISIBILITY_CONTROL_H_
+
+// Marks what the runtime library exports: the identifier.
+#if defined _WIN32 || defined __CYGWIN__
+  #ifdef ROSIDL_TYPESUPPORT_FASTRTPS_CPP_BUILDING_DLL
+    #define ROSIDL_TYPESUPPORT_FASTRTPS_CPP_PUBLIC __declspec(dllexport)
+  #else
+    #define ROSIDL_TYPESUPPORT_FASTRTPS_CPP_PUBLIC __declspec(dllimport)
+  #endif
+#else
+  #define ROSIDL_TYPESUPPORT_FASTRTPS_CPP_PUBLIC __attribute__ ((visibility("default")))
+#endif
+
+#endif  // ROSIDL_TYPESUPPORT_FASTRTPS_CPP__VISIBILITY_CONTROL_H_
