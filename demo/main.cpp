@@ -1,6 +1,10 @@
-// The package's demo: builds a LocalPlanning result holding two paths and prints it as YAML.
+// The package's demo: builds a LocalPlanning result holding two paths, prints it as YAML,
+// then takes it through the CDR layer, the type-support dispatch and the C structures.
 #include <iostream>
 
+#include "c_step.h"
+#include "cdr_step.hpp"
+#include "dispatch_step.hpp"
 #include "pelorin/action/local_planning.hpp"
 
 namespace {
@@ -33,5 +37,9 @@ int main() {
   result.cleaned_area = 12.5f;
 
   std::cout << "# pelorin::action::LocalPlanning_Result\n" << pelorin::action::to_yaml(result);
+  std::cout << std::flush;
+  run_cdr_step(result);
+  run_dispatch_step(result);
+  run_c_step();
   return 0;
 }
