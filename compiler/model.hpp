@@ -12,9 +12,10 @@
 
 namespace idl {
 
-// The primitive field types of the definition grammar, in the grammar's spelling.
+// The primitive field types of the definition grammar, in the grammar's spelling. A `char`
+// in a definition is an unsigned octet, as in ROS 2, and reads as Uint8.
 enum class Primitive {
-  Bool, Byte, Char, Float32, Float64,
+  Bool, Byte, Float32, Float64,
   Int8, Uint8, Int16, Uint16, Int32, Uint32, Int64, Uint64,
   String, WString,
 };

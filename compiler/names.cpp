@@ -15,7 +15,6 @@ bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0;
 const PrimitiveInfo kPrimitives[] = {
     {"bool", "bool", "bool", "rosidl_runtime_c__boolean__Sequence", 6, 1},
     {"byte", "unsigned char", "uint8_t", "rosidl_runtime_c__octet__Sequence", 7, 1},
-    {"char", "unsigned char", "signed char", "rosidl_runtime_c__char__Sequence", 4, 1},
     {"float32", "float", "float", "rosidl_runtime_c__float__Sequence", 1, 4},
     {"float64", "double", "double", "rosidl_runtime_c__double__Sequence", 2, 8},
     {"int8", "int8_t", "int8_t", "rosidl_runtime_c__int8__Sequence", 9, 1},
@@ -58,6 +57,10 @@ std::string snake(const std::string& name) {
 const PrimitiveInfo& info(Primitive p) { return kPrimitives[static_cast<int>(p)]; }
 
 bool primitive_from_idl(const std::string& word, Primitive* out) {
+  if (word == "char") {
+    *out = Primitive::Uint8;
+    return true;
+  }
   for (int i = 0; i <= static_cast<int>(Primitive::WString); ++i) {
     if (word == kPrimitives[i].idl) {
       *out = static_cast<Primitive>(i);

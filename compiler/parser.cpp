@@ -234,7 +234,6 @@ Literal make_literal(const Context& ctx, Primitive p, std::size_t bound, const s
   // Integers, char and byte.
   static const struct { Primitive p; long double lo, hi; const char* suffix; } ranges[] = {
       {Primitive::Byte, 0, 255, ""},
-      {Primitive::Char, 0, 255, ""},
       {Primitive::Int8, -128, 127, ""},
       {Primitive::Uint8, 0, 255, ""},
       {Primitive::Int16, -32768, 32767, ""},

@@ -317,8 +317,7 @@ void emit_yaml_field(const Field& f, std::string& block, std::string& flow, bool
     rosidl_generator_traits::$to_yaml$(msg.$name$, out);
     out << "\n";
   }
-)", {{"name", f.name}, {"to_yaml", f.type.primitive == Primitive::Char ||
-                                       f.type.primitive == Primitive::Byte
+)", {{"name", f.name}, {"to_yaml", f.type.primitive == Primitive::Byte
                                        ? "character_value_to_yaml" : "value_to_yaml"}});
       emit(flow, R"(
   {
@@ -326,14 +325,14 @@ void emit_yaml_field(const Field& f, std::string& block, std::string& flow, bool
     rosidl_generator_traits::$to_yaml$(msg.$name$, out);$sep$
   }
 )", {{"name", f.name}, {"sep", last ? "" : "\n    out << \", \";"},
-      {"to_yaml", f.type.primitive == Primitive::Char || f.type.primitive == Primitive::Byte
+      {"to_yaml", f.type.primitive == Primitive::Byte
                       ? "character_value_to_yaml" : "value_to_yaml"}});
     }
     return;
   }
   const bool nested = f.is_nested();
   const std::string to_yaml = nested ? "" :
-      (f.type.primitive == Primitive::Char || f.type.primitive == Primitive::Byte)
+      (f.type.primitive == Primitive::Byte)
           ? "character_value_to_yaml" : "value_to_yaml";
   const std::string item_block = nested
       ? "        out << \"-\\n\";\n        to_block_style_yaml(item, out, indentation + 2);\n"

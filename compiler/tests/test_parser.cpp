@@ -75,6 +75,8 @@ string GREETING = "hi # not a comment"
   EXPECT_EQ(field(m, "w").type.primitive, idl::Primitive::WString);
   EXPECT_EQ(field(m, "w").default_value[0].text, "u\"wide\"");
   EXPECT_FALSE(field(m, "u8").has_default);
+  EXPECT_EQ(field(m, "c").type.primitive, idl::Primitive::Uint8);  // char is an octet
+  EXPECT_EQ(field(m, "b").type.primitive, idl::Primitive::Byte);
 
   const idl::Field& fixed = field(m, "fixed");
   EXPECT_EQ(fixed.array, idl::ArrayKind::Fixed);

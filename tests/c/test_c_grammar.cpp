@@ -23,7 +23,7 @@ bool u16_equals(const rosidl_runtime_c__U16String& s, const char16_t* expected) 
 }
 
 TEST(CGrammar, MemberTypesAndConstants) {
-  static_assert(std::is_same<decltype(Everything::ch), signed char>::value, "");
+  static_assert(std::is_same<decltype(Everything::ch), uint8_t>::value, "char is an octet");
   static_assert(std::is_same<decltype(Everything::u64), uint64_t>::value, "");
   static_assert(std::is_same<decltype(Everything::bws), rosidl_runtime_c__U16String>::value, "");
   static_assert(std::is_same<decltype(Everything::doubles), rosidl_runtime_c__double__Sequence>::value, "");
@@ -48,7 +48,7 @@ TEST(CGrammar, InitWritesDefaultValues) {
   ASSERT_NE(m, nullptr);
   EXPECT_TRUE(m->b);
   EXPECT_EQ(m->by, 7);
-  EXPECT_EQ(m->ch, static_cast<signed char>(200));
+  EXPECT_EQ(m->ch, 200);
   EXPECT_EQ(m->f32, 1.25f);
   EXPECT_EQ(m->i8, -3);
   EXPECT_EQ(m->u32, 4000000000u);
