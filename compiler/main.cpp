@@ -23,12 +23,12 @@ int usage() {
   return 2;
 }
 
-idl::KnownTypes read_dependency(const std::string& spec, idl::KnownTypes known) {
+idl::KnownTypes read_dependency(const std::string& argument, idl::KnownTypes known) {
   namespace fs = std::filesystem;
-  const auto eq = spec.find('=');
-  if (eq == std::string::npos) throw std::runtime_error("--dep needs PACKAGE=DIR: " + spec);
-  const std::string package = spec.substr(0, eq);
-  const fs::path msg_dir = fs::path(spec.substr(eq + 1)) / "msg";
+  const auto eq = argument.find('=');
+  if (eq == std::string::npos) throw std::runtime_error("--dep needs PACKAGE=DIR: " + argument);
+  const std::string package = argument.substr(0, eq);
+  const fs::path msg_dir = fs::path(argument.substr(eq + 1)) / "msg";
   auto& types = known[package];
   if (fs::is_directory(msg_dir)) {
     for (const auto& entry : fs::directory_iterator(msg_dir)) {

@@ -175,19 +175,19 @@ for (const auto & item : $m$) {
   emit(c.write, "$check_bound$cdr.serialize(cdr_count($m$.size()));\n", sv);
   if (is_number(t)) {
     emit(c.write, R"(
-if (!$m$.empty()) {
+  if (!$m$.empty()) {
     cdr.serializeArray(&$m$[0], $m$.size());
   }
 )", sv);
   } else if (is_bool(t)) {
     emit(c.write, R"(
-for (const bool item : $m$) {
+  for (const bool item : $m$) {
     cdr.serialize(item);
   }
 )", sv);
   } else {
     emit(c.write, R"(
-for (const auto & item : $m$) {
+  for (const auto & item : $m$) {
     $write_item$
   }
 )", sv);
@@ -224,13 +224,13 @@ $read_items$  }
   emit(c.size, "p += eprosima::fastcdr::Cdr::alignment(p, 4) + 4;\n", sv);
   if (is_number(t) || is_bool(t)) {
     emit(c.size, R"(
-if (!$m$.empty()) {
+  if (!$m$.empty()) {
     p += eprosima::fastcdr::Cdr::alignment(p, $n$) + $n$ * $m$.size();
   }
 )", sv);
   } else {
     emit(c.size, R"(
-for (const auto & item : $m$) {
+  for (const auto & item : $m$) {
     $size_item$
   }
 )", sv);
