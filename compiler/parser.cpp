@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <regex>
 #include <sstream>
 
 #include "names.hpp"
@@ -18,10 +17,32 @@ namespace idl {
 
 namespace {
 
-const std::regex kFieldName("[a-z][a-z0-9]*(_[a-z0-9]+)*");
-const std::regex kConstantName("[A-Z][A-Z0-9]*(_[A-Z0-9]+)*");
-const std::regex kTypeName("[A-Z][A-Za-z0-9]*");
-const std::regex kPackageName("[a-z][a-z0-9_]*");
+bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
+bool is_upper(char c) { return c >= 'A' && c <= 'Z'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Words joined by single underscores, starting with a letter, in one case:
+// "goal_pose" for fields (lower case), "STATUS_ACCEPTED" for constants (upper case).
+bool is_snake_word(const std::string& s, bool (*is_letter)(char)) {
+  if (s.empty() || !is_letter(s[0]) || s.back() == '_') return false;
+  for (std::size_t i = 1; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '_' ? s[i - 1] == '_' : !(is_letter(c) || is_digit(c))) return false;
+  }
+  return true;
+}
+bool is_field_name(const std::string& s) { return is_snake_word(s, is_lower); }
+bool is_constant_name(const std::string& s) { return is_snake_word(s, is_upper); }
+// "PoseStamped": a capital, then letters and digits.
+bool is_type_name(const std::string& s) {
+  if (s.empty() || !is_upper(s[0])) return false;
+  return std::all_of(s.begin(), s.end(), [](char c) { return is_lower(c) || is_upper(c) || is_digit(c); });
+}
+// "geometry_msgs": a lower-case letter, then lower-case letters, digits and underscores.
+bool is_package_name(const std::string& s) {
+  if (s.empty() || !is_lower(s[0])) return false;
+  return std::all_of(s.begin(), s.end(), [](char c) { return is_lower(c) || is_digit(c) || c == '_'; });
+}
 
 struct Context {
   const std::string& file;
@@ -109,8 +130,7 @@ void parse_type(const Context& ctx, const std::string& spelled, const std::strin
   } else {
     ctx.fail("malformed type '" + base + "'");
   }
-  if (!std::regex_match(type.message.package, kPackageName) ||
-      !std::regex_match(type.message.name, kTypeName)) {
+  if (!is_package_name(type.message.package) || !is_type_name(type.message.name)) {
     ctx.fail("malformed type '" + base + "'");
   }
 }
@@ -351,7 +371,7 @@ Message parse_section(const Definition& def, const std::vector<std::string>& lin
       Constant c;
       c.name = trim(rest.substr(0, eq));
       const std::string value = trim(rest.substr(eq + 1));
-      if (!std::regex_match(c.name, kConstantName)) ctx.fail("bad constant name '" + c.name + "'");
+      if (!is_constant_name(c.name)) ctx.fail("bad constant name '" + c.name + "'");
       if (field.is_nested() || field.is_array()) {
         ctx.fail("constant '" + c.name + "' must have a primitive, non-array type");
       }
@@ -366,7 +386,7 @@ Message parse_section(const Definition& def, const std::vector<std::string>& lin
     }
     field.name = ws == std::string::npos ? rest : rest.substr(0, ws);
     const std::string default_text = ws == std::string::npos ? "" : trim(rest.substr(ws));
-    if (!std::regex_match(field.name, kFieldName)) ctx.fail("bad field name '" + field.name + "'");
+    if (!is_field_name(field.name)) ctx.fail("bad field name '" + field.name + "'");
     for (const auto& other : msg.fields) {
       if (other.name == field.name) ctx.fail("duplicate field '" + field.name + "'");
     }
@@ -462,7 +482,7 @@ Package parse_package(const std::string& package, const std::vector<Definition>&
   };
 
   for (const Definition* def : ordered) {
-    if (!std::regex_match(def->name, kTypeName)) {
+    if (!is_type_name(def->name)) {
       throw DefinitionError(def->path, 1, "bad interface name '" + def->name + "'");
     }
     // Split into sections at lines that are exactly "---".
